@@ -31,3 +31,7 @@ double MinOf(double a, double b);
 double MaxOf(double a, double b);
 double MinOf(const QString& a, const QString& b);
 double MaxOf(const QString& a, const QString& b);
+double MinOf(const QString& a, double b);
+double MaxOf(const QString& a, double b);
+double MinOf(double a, const QString& b);
+double MaxOf(double a, const QString& b);
