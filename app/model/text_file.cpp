@@ -1,0 +1,127 @@
+#include "model/text_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <limits>
+
+namespace {
+
+constexpr const char* cp932_name = "windows-31j";
+
+// The encoder reports characters it cannot map; the decoding back also catches the
+// characters the table maps one way only.
+QByteArray Encode(const QString& text, bool* representable)
+{
+    QStringEncoder encoder(cp932_name);
+    QByteArray bytes = encoder.encode(text);
+    if (representable) *representable = !encoder.hasError() && Decode_Cp932(bytes) == text;
+    return bytes;
+}
+
+// The first character (a whole surrogate pair counts as one) that code page 932 cannot hold.
+QString First_Unrepresentable(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!Is_Cp932_Representable(character)) return character;
+        i += length;
+    }
+    return {};
+}
+
+QString Code_Point_Text(const QString& character)
+{
+    if (character.isEmpty()) return QStringLiteral("unknown");
+    const char32_t code = character.size() == 2 && character[0].isHighSurrogate()
+                              ? QChar::surrogateToUcs4(character[0], character[1])
+                              : character[0].unicode();
+    return QStringLiteral("U+") + QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, u'0');
+}
+
+} // namespace
+
+bool Is_Cp932_Representable(const QString& text)
+{
+    bool representable = false;
+    Encode(text, &representable);
+    return representable;
+}
+
+QByteArray Encode_Cp932(const QString& text, bool* ok)
+{
+    return Encode(text, ok);
+}
+
+QString Decode_Cp932(const QByteArray& bytes)
+{
+    QStringDecoder decoder(cp932_name);
+    return decoder.decode(bytes);
+}
+
+Text_Lines_Result Read_Text_Lines(const QString& path, qint64 max_bytes)
+{
+    Text_Lines_Result result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("Cannot open \"%1\" for reading: %2").arg(path, file.errorString());
+        return result;
+    }
+    const qint64 limit = std::max<qint64>(max_bytes, 0);
+    // One byte more than allowed tells a too large file even where the size is unknown.
+    const qint64 wanted = limit < std::numeric_limits<qint64>::max() ? limit + 1 : limit;
+    if (file.size() > limit) {
+        result.error = QStringLiteral("Cannot read \"%1\": the file is larger than %2 bytes").arg(path).arg(limit);
+        return result;
+    }
+    const QByteArray bytes = file.read(wanted);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString());
+        return result;
+    }
+    if (bytes.size() > limit) {
+        result.error = QStringLiteral("Cannot read \"%1\": the file is larger than %2 bytes").arg(path).arg(limit);
+        return result;
+    }
+    QStringList lines = Decode_Cp932(bytes).split(u'\n');
+    // The last piece is what follows the final line end: nothing for a complete file.
+    if (lines.last().isEmpty()) lines.removeLast();
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r')) line.chop(1);
+    }
+    result.lines = std::move(lines);
+    result.ok = true;
+    return result;
+}
+
+QString Write_Text_Lines(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QString& line = lines[n];
+        if (line.contains(u'\n')) {
+            return QStringLiteral("Cannot write \"%1\": line %2 holds a line break").arg(path).arg(n + 1);
+        }
+        bool representable = false;
+        bytes += Encode(line, &representable);
+        if (!representable) {
+            const QString character = First_Unrepresentable(line);
+            return QStringLiteral("Cannot write \"%1\": line %2 holds a character that code page 932 cannot hold: \"%3\" (%4)")
+                .arg(path).arg(n + 1).arg(character, Code_Point_Text(character));
+        }
+        bytes += "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString message = QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+        file.cancelWriting();
+        return message;
+    }
+    return {};
+}
