@@ -18,11 +18,12 @@ struct Edit_Result {
     bool altered = false;           // characters were removed from the given texts
 };
 
-// A deletion that needs the user's Yes: either a refusal or the question to ask.
+// A deletion that needs the user's Yes: a refusal to show, or the question to ask;
+// neither when there is no such record.
 struct Delete_Plan {
     QString refusal;
     QString question;
-    bool Allowed() const { return refusal.isEmpty(); }
+    bool Allowed() const { return refusal.isEmpty() && !question.isEmpty(); }
 };
 
 // Appends MAT n+1 named "Untitled" n+1 "..." with empty values and the units of panel.
