@@ -14,6 +14,7 @@
 struct Result_State {
     ResultSet results;
     ResultExtremes extremes;
+    bool operator==(const Result_State&) const = default;
 };
 
 // Reads the solver's result file for the mesh `nodes`: the per-node records converted to

@@ -39,6 +39,7 @@ struct Result_Grid {
     std::array<std::array<QString, Post_Grid_Columns>, Post_Grid_Rows> cells;
     int current_row = 0;
     int current_column = 0;
+    bool operator==(const Result_Grid&) const = default;
 };
 
 // Units the result texts are shown in: the unit cells of rows 1, 3, 6 and 7.

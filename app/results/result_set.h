@@ -14,6 +14,7 @@ struct ResultSet {
     std::vector<double> reaction_moment;  // N-mm, 0 at a node without support
     std::vector<double> bending_safety;   // 0: not computed
     std::vector<double> shear_safety;     // 0: not computed
+    bool operator==(const ResultSet&) const = default;
 };
 
 // What a minimum safety factor holds when no node has a factor.
@@ -27,4 +28,5 @@ struct ResultExtremes {
     double max_shear_stress = 0;    // MPa
     double min_bending_safety = No_Safety_Factor;  // smallest absolute non-zero factor
     double min_shear_safety = No_Safety_Factor;
+    bool operator==(const ResultExtremes&) const = default;
 };
