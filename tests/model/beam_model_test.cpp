@@ -141,7 +141,8 @@ TEST(ElementLengthHint, ThreeNumberForms)
     };
     const Case cases[] = {
         {"300", "200", "mm", "要素長 約 1.5 mm"},
-        {"1000", "3", "mm", "要素長 約 333.33 mm"},          // above 10: two decimals
+        {"1000", "3", "mm", "要素長 約 333.33 mm"},          // from 10 up: two decimals
+        {"81", "8", "mm", "要素長 約 10.12 mm"},             // 10.125 is a tie: to even
         {"10", "3", "cm", "要素長 約 3.33333 cm"},          // 1 .. 10: five decimals
         {"1", "30", "m", "要素長 約 0.03333 m"},            // 0.01 .. 1: five decimals
         {"1", "100", "m", "要素長 約 0.01 m"},              // 0.01 still has five decimals
