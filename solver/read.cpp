@@ -1,11 +1,10 @@
 #include "read.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "number_text.h"
 
 namespace kelvane {
@@ -33,15 +32,15 @@ private:
     std::size_t position_ = 0;
 };
 
-std::vector<std::string_view> Split_Fields(std::string_view line)
+void Split_Fields(std::string_view line, std::vector<std::string_view>& fields)
 {
-    std::vector<std::string_view> fields;
+    fields.clear();
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = line.find(',', start);
         fields.push_back(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (comma == std::string_view::npos)
-            return fields;
+            return;
         start = comma + 1;
     }
 }
@@ -167,6 +166,7 @@ void Read_Lines(Solver_State& state, std::string_view text)
     state.Elem_Table.assign(1, {});
 
     Line_Reader lines(text);
+    std::vector<std::string_view> fields;
     while (!lines.At_End()) {
         std::string_view line;
         do {
@@ -174,7 +174,8 @@ void Read_Lines(Solver_State& state, std::string_view text)
                 throw Solver_Failure(Failure_Number::None);  // the file ends with an empty line
             line = lines.Next();
         } while (line.empty());
-        Read_Record(state, Split_Fields(line));
+        Split_Fields(line, fields);
+        Read_Record(state, fields);
     }
 }
 
@@ -192,11 +193,8 @@ void Read_Input_Text(Solver_State& state, std::string_view text)
 void Read_Input(Solver_State& state, const std::filesystem::path& input_path)
 {
     try {
-        std::ifstream file(input_path, std::ios::binary);
-        if (!file)
-            throw Solver_Failure(Failure_Number::None);
-        const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-        if (file.bad())
+        std::string text;
+        if (!Read_File(input_path, text))
             throw Solver_Failure(Failure_Number::None);
         Read_Input_Text(state, text);
     } catch (...) {

@@ -1,7 +1,9 @@
 #include "write.h"
 
 #include <fstream>
-#include <iterator>
+#include <string_view>
+
+#include "file_bytes.h"
 
 #include "number_text.h"
 
@@ -12,11 +14,8 @@ const char* const Line_End = "\r\n";
 
 std::string Read_Bytes(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw Solver_Failure(Failure_Number::None);
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad())
+    std::string bytes;
+    if (!Read_File(path, bytes))
         throw Solver_Failure(Failure_Number::None);
     return bytes;
 }
@@ -39,19 +38,30 @@ void Write_Copy_And_Append(const std::filesystem::path& input_path, const std::f
 
 class Lines {
 public:
-    void Add(const std::string& line) { text_ += line + Line_End; }
-    template <typename... Fields>
-    void Record(const std::string& name, int node_index, const Fields&... fields)
+    explicit Lines(std::size_t expected_size = 0) { text_.reserve(expected_size); }
+
+    void Add(std::string_view line)
     {
-        std::string line = name + "," + std::to_string(node_index + 1);
-        ((line += "," + Field_Text(fields)), ...);
-        Add(line);
+        text_ += line;
+        text_ += Line_End;
     }
+
+    template <typename... Fields>
+    void Record(std::string_view name, int node_index, const Fields&... fields)
+    {
+        text_ += name;
+        text_ += ',';
+        text_ += std::to_string(node_index + 1);
+        ((text_ += ',', Append(fields)), ...);
+        text_ += Line_End;
+    }
+
     std::string Take() { return std::move(text_); }
 
 private:
-    static std::string Field_Text(const char* text) { return text; }
-    static std::string Field_Text(double value) { return Decimal_Text(Checked(value)); }
+    void Append(const char* text) { text_ += text; }
+    void Append(double value) { Append_Decimal_Text(text_, Checked(value)); }
+
     std::string text_;
 };
 
@@ -63,7 +73,7 @@ std::string Result_Sections(Solver_State& state)
     const std::vector<double>& R = state.End_Force;
     const std::vector<double>& RF = state.Reaction_Vector;
     const int nodes = state.Node_Count;
-    Lines out;
+    Lines out(static_cast<std::size_t>(nodes) * 160);
 
     out.Add("$");
     out.Add("$DEF_Inf,Node No.,dx[mm],dy[mm],dz[mm]");
@@ -96,8 +106,8 @@ std::string Result_Sections(Solver_State& state)
         if (support.marker != 1)
             continue;
         const auto reaction = [&](double flag, int k) { return flag == 1 ? Decimal_Text(Checked(At(RF, 3 * m + k))) : std::string("0"); };
-        out.Add("RE_FORCE," + std::to_string(m + 1) + "," + reaction(support.axial, 0) + "," +
-                reaction(support.transverse, 1) + "," + reaction(support.rotation, 2));
+        out.Record("RE_FORCE", m, reaction(support.axial, 0).c_str(), reaction(support.transverse, 1).c_str(),
+                   reaction(support.rotation, 2).c_str());
     }
     return out.Take();
 }

@@ -1,7 +1,11 @@
 // The number text of the exchange files and the lines of the error file.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cmath>
 #include <new>
+#include <random>
 #include <stdexcept>
 
 #include "number_text.h"
@@ -76,4 +80,26 @@ TEST(Error_File, Failure_Classes_Map_To_Their_Numbers)
     EXPECT_EQ(To_Int16(-32768), -32768);
     EXPECT_THROW(Checked_Divide(1, 0), Solver_Failure);
     EXPECT_THROW(Checked(1E+308 * 10), Solver_Failure);
+}
+
+TEST(Decimal_Text, Agrees_With_Exact_Rounding_To_15_Digits)
+{
+    // The fast path works from the shortest digits; the exact conversion is the reference.
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    for (int i = 0; i < 300000; ++i) {
+        const double value = i % 2 ? std::bit_cast<double>(random() & 0x7fefffffffffffffULL)
+                                   : mantissa(random) * std::pow(10.0, exponent(random));
+        if (value == 0 || !std::isfinite(value))
+            continue;
+        char buffer[40];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+        const double exact = std::strtod(std::string(buffer, end).c_str(), nullptr);
+        ASSERT_EQ(std::strtod(Decimal_Text(value).c_str(), nullptr), exact) << buffer;
+    }
+    // Its shortest digits end on the midpoint, but the double lies just below it.
+    EXPECT_EQ(Decimal_Text(0.1234567890123455), "0.123456789012345");
+    EXPECT_EQ(Decimal_Text(9.9999999999999982), "10");
+    EXPECT_EQ(Decimal_Text(99999999999999.95), "100000000000000");  // the carry runs through every digit
 }
