@@ -24,7 +24,7 @@ QString Solver_Program_Path(const QString& program_dir)
 #endif
 }
 
-QString Shell_And_Wait(const QString& command, qint16 /*style*/)
+QString Shell_And_Wait(const QString& command, [[maybe_unused]] qint16 style)
 {
     const QString shown = QDir::toNativeSeparators(command);
     if (!QFileInfo(command).isFile())
