@@ -195,6 +195,14 @@ TEST(Data_Checks, messages_and_their_order)
          },
          {}},
         {"no support", [](BeamModel& m) { m.constraints.clear(); }, {No_Support}},
+        {"self weight on a mesh of a single node",
+         [](BeamModel& m) {
+             m.element_count = QStringLiteral("0.5");
+             m.self_weight = true;
+             m.loads.clear();
+             m.constraints.clear();
+         },
+         {No_Support}},
         {"one simple support", [&](BeamModel& m) { Set_Supports(m, {simple}); }, {Rotation_Rule}},
         {"one full fixing", [&](BeamModel& m) { Set_Supports(m, {fixed}); }, {}},
         {"two rollers", [&](BeamModel& m) { Set_Supports(m, {roller, roller}); }, {Sliding_Rule}},
