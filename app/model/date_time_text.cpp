@@ -4,6 +4,6 @@
 
 QString General_Date_Time_Text(const QDateTime& date_time)
 {
-    return QLocale::system().toString(date_time.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+    return QLocale().toString(date_time.date(), QLocale::ShortFormat) + QLatin1Char(' ')
         + date_time.time().toString(QStringLiteral("HH:mm:ss"));
 }
