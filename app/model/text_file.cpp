@@ -100,20 +100,25 @@ Text_Lines_Result Read_Text_Lines(const QString& path, qint64 max_bytes)
 
 QString Write_Text_Lines(const QString& path, const QStringList& lines)
 {
-    QByteArray bytes;
     for (qsizetype n = 0; n < lines.size(); ++n) {
-        const QString& line = lines[n];
-        if (line.contains(u'\n')) {
+        if (lines[n].contains(u'\n')) {
             return QStringLiteral("Cannot write \"%1\": line %2 holds a line break").arg(path).arg(n + 1);
         }
-        bool representable = false;
-        bytes += Encode(line, &representable);
-        if (!representable) {
-            const QString character = First_Unrepresentable(line);
-            return QStringLiteral("Cannot write \"%1\": line %2 holds a character that code page 932 cannot hold: \"%3\" (%4)")
-                .arg(path).arg(n + 1).arg(character, Code_Point_Text(character));
+    }
+    // One conversion for the whole file; only a refusal looks for the line to name.
+    QString text = lines.join(QStringLiteral("\r\n"));
+    if (!lines.isEmpty()) text += QStringLiteral("\r\n");
+    bool representable = false;
+    const QByteArray bytes = Encode(text, &representable);
+    if (!representable) {
+        for (qsizetype n = 0; n < lines.size(); ++n) {
+            const QString character = First_Unrepresentable(lines[n]);
+            if (!character.isEmpty()) {
+                return QStringLiteral("Cannot write \"%1\": line %2 holds a character that code page 932 cannot hold: \"%3\" (%4)")
+                    .arg(path).arg(n + 1).arg(character, Code_Point_Text(character));
+            }
         }
-        bytes += "\r\n";
+        return QStringLiteral("Cannot write \"%1\": its text does not convert to code page 932").arg(path);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
