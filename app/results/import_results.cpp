@@ -172,17 +172,22 @@ double Smallest_Absolute_Factor(const std::vector<double>& factors)
 
 } // namespace
 
+std::optional<ResultSet> Read_Result_Lines(const QStringList& lines, const NodeTable& nodes, const Settings& settings)
+{
+    Result_Reader reader(nodes, settings);
+    for (const QString& line : lines) {
+        if (!reader.Read_Line(line))
+            return std::nullopt;
+    }
+    return reader.Finish();
+}
+
 std::optional<ResultSet> ReadResultFile(const QString& path, const NodeTable& nodes, const Settings& settings)
 {
     const Text_Lines_Result file = Read_Text_Lines(path);
     if (!file.ok)
         return std::nullopt;
-    Result_Reader reader(nodes, settings);
-    for (const QString& line : file.lines) {
-        if (!reader.Read_Line(line))
-            return std::nullopt;
-    }
-    return reader.Finish();
+    return Read_Result_Lines(file.lines, nodes, settings);
 }
 
 ResultExtremes ComputeExtremes(const ResultSet& results)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -24,6 +25,8 @@ struct Result_State {
 // record out of order or beyond the mesh, a record count other than the node count, a
 // zero area, a value that is not finite); a failure has no message.
 std::optional<ResultSet> ReadResultFile(const QString& path, const NodeTable& nodes, const Settings& settings);
+// The same on lines already read.
+std::optional<ResultSet> Read_Result_Lines(const QStringList& lines, const NodeTable& nodes, const Settings& settings);
 
 ResultExtremes ComputeExtremes(const ResultSet& results);
 
