@@ -3,6 +3,7 @@
 #include "model/beam_model.h"
 #include "model/units.h"
 #include "ui/main_grids.h"
+#include "ui/numeric_field.h"
 #include "ui/toolbar_icons.h"
 #include "ui/twips.h"
 
@@ -131,7 +132,9 @@ QWidget* Main_Form::Make_Beam_Fields()
     row->addWidget(Sep_Fig_Combo);
     row->addStretch(1);
 
-    connect(Length_Text, &QLineEdit::textChanged, this, &Main_Form::Length_Text_Change);
+    Numeric_Field* length_field = Numeric_Field::Install(Length_Text, services);
+    connect(length_field, &Numeric_Field::Calc_Required, this, &Main_Form::Set_Calc_Required);
+    connect(length_field, &Numeric_Field::Text_Changed, this, &Main_Form::Length_Text_Change);
     connect(Length_UnitCombo, &QComboBox::editTextChanged, this, &Main_Form::Length_UnitCombo_Change);
     connect(Length_UnitCombo, &QComboBox::activated, this, &Main_Form::Length_UnitCombo_Click);
     connect(Sep_Fig_Combo, &QComboBox::editTextChanged, this, &Main_Form::Sep_Fig_Combo_Change);

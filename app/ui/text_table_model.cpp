@@ -37,7 +37,8 @@ QVariant Text_Table_Model::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rows.size() || index.column() >= headers.size())
         return {};
-    if (role == Qt::DisplayRole) {
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        // The tool tip shows a text that its column is too narrow for.
         const QStringList& row = rows[index.row()];
         return index.column() < row.size() ? row[index.column()] : QString();
     }
