@@ -161,7 +161,7 @@ QWidget* Main_Form::Make_Input_Frame()
 
     // The schematic; the self-weight box sits in its corner on the same background.
     Pre_Picture = Make_Picture(QStringLiteral("Pre_Picture"), frame);
-    Pre_Picture->setMinimumHeight(220);
+    Pre_Picture->setMinimumHeight(140);
     Jiju_Check = new QCheckBox(QStringLiteral("自重考慮"), Pre_Picture);
     Jiju_Check->setObjectName(QStringLiteral("Jiju_Check"));
     Jiju_Check->setAutoFillBackground(true);
@@ -201,6 +201,7 @@ QWidget* Main_Form::Make_Input_Frame()
         Set_Up_Grid(*MaterialList_Grid, MaterialList_Grid_Layout(), [this] { return Material_Rows(session.model); });
     section_rows =
         Set_Up_Grid(*SectPropList_Grid, SectPropList_Grid_Layout(), [this] { return Section_Rows(session.model); });
+    Prop_Set_Grid->setMinimumWidth(Width_Of_All_Columns(*Prop_Set_Grid));
     load_rows = Set_Up_Grid(*FMSet_Grid, FMSet_Grid_Layout(), [this] { return Load_Rows(session.model); });
     constraint_rows =
         Set_Up_Grid(*CsrtSet_Grid, CsrtSet_Grid_Layout(), [this] { return Constraint_Rows(session.model); });
@@ -258,17 +259,18 @@ QWidget* Main_Form::Make_Result_Frame()
     result_rows = Set_Up_Grid(*Post_Grid, Post_Grid_Layout(), [this] { return Result_Rows(result_grid); });
     Post_Grid->horizontalHeader()->setFixedHeight(
         std::max(Twips_To_Pixels_Y(Post_Grid_Header_Height, *Post_Grid), Post_Grid->fontMetrics().height() + 6));
-    int table_width = 0;
-    for (const int width : Post_Grid_Column_Widths)
-        table_width += Twips_To_Pixels_X(width, *Post_Grid);
-    Post_Grid->setMinimumWidth(table_width + 2 * Post_Grid->frameWidth());
+    Post_Grid->setMinimumWidth(Width_Of_All_Columns(*Post_Grid));
     Post_Grid->setMinimumHeight(Post_Grid->horizontalHeader()->height() +
                                 (Post_Grid_Rows - 1) * Post_Grid->verticalHeader()->defaultSectionSize() +
                                 2 * Post_Grid->frameWidth());
 
+    // The table keeps the height of its rows; the diagrams and the coloured beam take
+    // what the window gives.
+    Post_Grid->setMaximumHeight(Post_Grid->minimumHeight());
+    Post_Grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->addWidget(diagrams, 0, 0);
-    grid->addWidget(Stress_Disp_Picture, 1, 0);
-    grid->addWidget(Frame5, 0, 1, 2, 1);
+    grid->addWidget(Frame5, 0, 1, Qt::AlignTop);
+    grid->addWidget(Stress_Disp_Picture, 1, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);

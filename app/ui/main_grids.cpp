@@ -5,6 +5,7 @@
 #include "ui/twips.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -161,5 +162,19 @@ Text_Table_Model* Set_Up_Grid(QTableView& view, const Grid_Layout& layout, Text_
     header->setStretchLastSection(false);
     for (int column = 0; column < layout.widths_twips.size(); ++column)
         view.setColumnWidth(column, Twips_To_Pixels_X(layout.widths_twips[column], view));
+    // However small the window, a grid shows its header and three rows; it scrolls sideways
+    // rather than hide rows.
+    const int scroll_bar = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
+    view.setMinimumHeight(header->sizeHint().height() + 3 * view.verticalHeader()->defaultSectionSize() +
+                          scroll_bar + 2 * view.frameWidth());
     return model;
+}
+
+int Width_Of_All_Columns(const QTableView& view)
+{
+    int width = 0;
+    for (int column = 0; column < view.model()->columnCount(); ++column)
+        width += view.columnWidth(column);
+    const int scroll_bar = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
+    return width + scroll_bar + 2 * view.frameWidth();
 }
