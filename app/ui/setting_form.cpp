@@ -43,16 +43,18 @@ QGroupBox* Make_Sign_Group(const QString& title, const char* name, std::array<QR
                            QWidget* parent)
 {
     auto* group = new QGroupBox(title, parent);
-    auto* layout = new QGridLayout(group);
+    auto* layout = new QVBoxLayout(group);
     const QString captions[] = {QStringLiteral("符号パターン①"), QStringLiteral("符号パターン②")};
     for (int i = 0; i < 2; ++i) {
         options[i] = new QRadioButton(captions[i], group);
         options[i]->setObjectName(Indexed_Name(name, i));
-        layout->addWidget(options[i], i, 0);
+        layout->addWidget(options[i]);
     }
+    // The hint belongs to pattern 1: it sits under that option, indented like its caption.
     auto* hint = new QLabel(QStringLiteral("機械工学便覧等ではパターン①の符号定義"), group);
-    layout->addWidget(hint, 0, 1);
-    layout->setColumnStretch(1, 1);
+    hint->setIndent(options[0]->sizeHint().height() + 4);
+    layout->insertWidget(1, hint);
+    layout->addStretch(1);
     return group;
 }
 
@@ -192,10 +194,10 @@ QFrame* Setting_Form::Make_Sign_Frame()
 
     auto* layout = new QGridLayout(Hugo_SettingFrame);
     layout->addWidget(Make_Sign_Group(QStringLiteral("BMD"), "M_Option", M_Option, Hugo_SettingFrame), 0, 0);
-    layout->addWidget(Make_Sign_Group(QStringLiteral("SFD"), "S_Option", S_Option, Hugo_SettingFrame), 1, 0);
-    layout->addWidget(Picture4, 2, 0);
-    layout->addWidget(Command4, 3, 0, Qt::AlignRight);
-    layout->setRowStretch(2, 1);
+    layout->addWidget(Make_Sign_Group(QStringLiteral("SFD"), "S_Option", S_Option, Hugo_SettingFrame), 0, 1);
+    layout->addWidget(Picture4, 1, 0, 1, 2);
+    layout->addWidget(Command4, 2, 1, Qt::AlignRight);
+    layout->setRowStretch(1, 1);
     return Hugo_SettingFrame;
 }
 

@@ -77,17 +77,26 @@ protected:
         QObject::connect(form.get(), &Setting_Form::Setting_Applied,
                          [this](const Settings& settings) { applied.push_back(settings); });
         form->show();
+        QCoreApplication::processEvents();
         return form;
     }
 
     QString Ini() const { return dir.filePath(QStringLiteral("set.ini")); }
 
     static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // An option reacts to clicks on its circle and caption only, not on the whole width
+    // its layout gives it.
+    static void Click(QRadioButton* option)
+    {
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->height() / 2, option->height() / 2));
+    }
 
     static void Select_Tab(const Setting_Form& form, int index)
     {
         auto* tabs = Child<QTabBar>(form, "TabStrip1");
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+        // Lays out the page just shown, so clicks land on its controls.
+        QCoreApplication::processEvents();
     }
 
     static QColor Swatch_Colour(const Setting_Form& form, const QString& name)
