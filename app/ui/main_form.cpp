@@ -217,6 +217,7 @@ QWidget* Main_Form::Make_Input_Frame()
     splitter->addWidget(lower);
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
+    splitter->setSizes({400, 600});
     splitter->setChildrenCollapsible(false);
     column->addWidget(splitter);
     return frame;

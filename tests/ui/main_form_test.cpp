@@ -772,4 +772,37 @@ TEST_F(Main_Form_Test, QuitEndsAtOnceAndTheToolbarExitAsksFirst)
     EXPECT_EQ(ui.Take_Calls(), QStringList({"question [Notice!]: 終了しますか？"}));
 }
 
+TEST_F(Main_Form_Test, TheWindowKeepsPaintingWhileTheSolverRunsAndASilentFailureLeavesTheResultsCovered)
+{
+    // A solver that takes its time and writes no result file, as one that fails does.
+    {
+        QFile solver(Solver_Program_Path(program_dir));
+        ASSERT_TRUE(solver.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        solver.write("#!/bin/sh\nsleep 0.4\n");
+        solver.close();
+        ASSERT_TRUE(solver.setPermissions(solver.permissions() | QFile::ExeOwner));
+    }
+    const QString example = In_Program_Dir(QStringLiteral("simply_supported.kvx"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TRABEX_SOURCE_DIR "/examples/simply_supported.kvx"), example));
+    Main_Form& main_form = Loaded_Form();
+    Open_Through_Menu(example);
+    ui.Take_Calls();
+
+    bool timer_fired_during_run = false;
+    QTimer::singleShot(100, &main_form, [&] {
+        timer_fired_during_run = true;
+        // Closing the window must wait for the solver.
+        main_form.close();
+    });
+    Child<QAction>(main_form, QStringLiteral("CalcStart_Mn1"))->trigger();
+
+    EXPECT_TRUE(timer_fired_during_run);
+    EXPECT_TRUE(main_form.isVisible());
+    EXPECT_EQ(ui.Calls(), QStringList());
+    EXPECT_EQ(Child<QTabBar>(main_form, QStringLiteral("InOut_TabStrip"))->currentIndex(), 1);
+    EXPECT_FALSE(Child<QFrame>(main_form, QStringLiteral("CalcReqd_Frame"))->isHidden());
+    EXPECT_EQ(Grid_Cells(*Child<QTableView>(main_form, QStringLiteral("Post_Grid")))[1][1], QString());
+    EXPECT_FALSE(QFile::exists(Input_File_Path(program_dir)));
+}
+
 } // namespace
