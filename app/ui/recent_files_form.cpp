@@ -1,11 +1,13 @@
 #include "ui/recent_files_form.h"
 
+#include "model/date_time_text.h"
 #include "model/recent_files.h"
 #include "ui/twips.h"
 #include "ui/ui_services.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenu>
@@ -58,6 +60,11 @@ Recent_Files_Form::Recent_Files_Form(const QString& program_dir, Ui_Services& se
     layout->addWidget(List1, 1);
     layout->addLayout(buttons);
     layout->addWidget(StatusBar1);
+    // Narrower, the status bar would cut off the modification time.
+    const QString date = General_Date_Time_Text(QDateTime(QDate(2000, 12, 28), QTime(20, 58, 58)));
+    const QString widest_status =
+        QStringLiteral("作成日時 : ") + date + QStringLiteral("   ") + QStringLiteral("更新日時 : ") + date;
+    setMinimumWidth(StatusBar1->fontMetrics().horizontalAdvance(widest_status) + Twips_To_Pixels_X(600, *this));
     resize(Twips_To_Pixels_X(8400, *this), Twips_To_Pixels_Y(4800, *this));
 
     connect(Check1, &QCheckBox::clicked, this, &Recent_Files_Form::List_Load);

@@ -87,6 +87,8 @@ Setting_Form::Setting_Form(const QString& program_dir, Ui_Services& services, QW
     layout->addWidget(TabStrip1);
     layout->addWidget(frames, 1);
     layout->addLayout(buttons);
+    // Previews and swatches have fixed sizes: a larger window would only add empty space.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, &Setting_Form::TabStrip1_Click);
     connect(Command1, &QPushButton::clicked, this, &Setting_Form::Command1_Click);
