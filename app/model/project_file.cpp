@@ -109,6 +109,19 @@ const QStringList& Record_Keys()
     return keys;
 }
 
+// A record number or reference: decimal digits only. (QString::toInt alone would stop
+// at an embedded NUL and take "1\0junk" for 1.)
+std::optional<int> Plain_Number(const QString& text)
+{
+    if (text.isEmpty() || text.size() > 5)
+        return std::nullopt;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    }
+    return text.toInt();
+}
+
 struct Failure {
     int line = 0;                   // from 1; 0 when no line is to blame
     QString reason;
@@ -200,9 +213,8 @@ private:
     // table within this file.
     std::optional<Failure> Check_Number(int at, const QString& value, int& read_so_far)
     {
-        bool ok = false;
-        const int number = value.trimmed().toInt(&ok);
-        if (!ok || number != read_so_far + 1 || number > Max_Record_Number)
+        const auto number = Plain_Number(value.trimmed());
+        if (!number || *number != read_so_far + 1 || *number > Max_Record_Number)
             return Failure{at + 1, QStringLiteral("record number \"%1\" where %2 was due").arg(value).arg(read_so_far + 1)};
         ++read_so_far;
         return std::nullopt;
@@ -385,9 +397,8 @@ private:
     {
         if (reference.isEmpty())
             return true;
-        bool ok = false;
-        const int number = reference.mid(prefix.size()).toInt(&ok);
-        return ok && number >= 1 && number <= count;
+        const auto number = Plain_Number(reference.mid(prefix.size()));
+        return number && *number >= 1 && *number <= count;
     }
 
     std::optional<Failure> Check_Whole() const

@@ -73,5 +73,6 @@ QStringList Open_Project(Project_Session& session, const QString& program_dir, c
 bool Save_Needs_Name(const Project_Session& session);
 QString Save_Project(const Project_Session& session);
 // Save As with the chosen path (empty when cancelled). The path becomes current and is
-// added to the recent files only when the file was written.
+// added to the recent files only when the file was written; otherwise no path is
+// current, so the next Save asks for a name again.
 QString Save_Project_As(Project_Session& session, const QString& program_dir, const QString& path);

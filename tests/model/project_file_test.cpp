@@ -170,6 +170,8 @@ TEST_F(Project_File, Malformed_File_Leaves_The_Model_Unchanged_And_Says_Where)
         {"record cut off at the end", 43, {}, 42},
         {"reference to a missing material", 15, {QStringLiteral(" Material/SectProp :3,2")}, 15},
         {"reference that is text", 15, {QStringLiteral(" Material/SectProp :1,x")}, 15},
+        {"reference with a NUL", 15, {QStringLiteral(" Material/SectProp :1,2") + QChar(0) + QStringLiteral("x")}, 15},
+        {"record number with a NUL", 13, {QStringLiteral("Prop.No.           :2") + QChar(0)}, 13},
         {"unknown load kind", 58, {QStringLiteral("集中荷重;LFT,150,mm;100,kg")}, 58},
         {"load of two cells", 58, {QStringLiteral("集中荷重(+);LFT,150,mm")}, 58},
         {"load from the middle", 58, {QStringLiteral("集中荷重(+);MID,150,mm;100,kg")}, 58},
