@@ -39,9 +39,6 @@ inline const QString Main_Form_Title_Prefix = QStringLiteral("Trabex(FEM)-Quenth
 enum InOut_Tab : int { Tab_Conditions = 0, Tab_Results = 1 };
 enum MtrlFM_Tab : int { Tab_Material_Section = 0, Tab_Constraint_Load = 1 };
 
-// The keys of Toolbar1's fifteen buttons, in order (index 1 is element 0).
-const std::array<QString, 15>& Toolbar1_Keys();
-
 class Main_Form : public QMainWindow {
     Q_OBJECT
 public:
@@ -57,8 +54,6 @@ public:
     const Project_Session& Session() const { return session; }
     const Settings& Current_Settings() const { return settings; }
     const Result_State& Results() const { return result_state; }
-    const Result_Grid& Result_Table() const { return result_grid; }
-    const QString& Program_Dir() const { return program_dir; }
 
     // Makes the control blink: five ticks of Timer1, 200 ms first, 40 ms shorter each.
     void Start_Blink(QWidget* target);
@@ -116,6 +111,8 @@ private:
     void Load_Settings();
     void Show_Settings();
     void Init_Grids();
+    void Reset_Window();
+    void Read_Project_File(const QString& path, bool add_to_recent);
     void Clear_Pictures();
     void Show_Model();
     void Refresh_Grids();

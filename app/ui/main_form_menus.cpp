@@ -61,17 +61,6 @@ const std::array<Toolbar_Button, 15>& Toolbar_Buttons()
 
 } // namespace
 
-const std::array<QString, 15>& Toolbar1_Keys()
-{
-    static const std::array<QString, 15> keys = [] {
-        std::array<QString, 15> all;
-        for (std::size_t i = 0; i < all.size(); ++i)
-            all[i] = Toolbar_Buttons()[i].key;
-        return all;
-    }();
-    return keys;
-}
-
 void Main_Form::Make_Menus()
 {
     QMenuBar* bar = menuBar();

@@ -97,12 +97,17 @@ void Main_Form::Clear_Pictures()
         picture->update();
 }
 
-void Main_Form::New_File_Mn_Click()
+void Main_Form::Reset_Window()
 {
-    Timer1->stop();
+    // A blink under way stops at its next tick, with its control shown.
     blinking_switched_on = false;
     Init_Grids();
     Clear_Pictures();
+}
+
+void Main_Form::New_File_Mn_Click()
+{
+    Reset_Window();
     const QStringList messages = Reset_New(session, program_dir);
     Show_Model();
     Show_Messages(messages);
@@ -115,26 +120,23 @@ void Main_Form::Open_File_Mn_Click()
     const QString path =
         services.Choose_Open_File(QStringLiteral("プロジェクトファイルを開く"), Project_Filter, program_dir);
     if (path.isEmpty()) {
+        // A cancelled choice keeps the model and forgets the current path.
         Open_Project(session, program_dir, path);
         return;
     }
-    Timer1->stop();
-    blinking_switched_on = false;
-    Init_Grids();
-    Clear_Pictures();
-    const QStringList messages = Open_Project(session, program_dir, path);
-    Show_Model();
-    Show_Messages(messages);
+    Read_Project_File(path, true);
 }
 
 void Main_Form::Open_Recent_File(const QString& path)
 {
     Select_InOut_Tab(Tab_Conditions);
-    Timer1->stop();
-    blinking_switched_on = false;
-    Init_Grids();
-    Clear_Pictures();
-    const QStringList messages = Open_Project(session, program_dir, path, false);
+    Read_Project_File(path, false);
+}
+
+void Main_Form::Read_Project_File(const QString& path, bool add_to_recent)
+{
+    Reset_Window();
+    const QStringList messages = Open_Project(session, program_dir, path, add_to_recent);
     Show_Model();
     Show_Messages(messages);
 }

@@ -733,8 +733,14 @@ TEST_F(Main_Form_Test, ABlinkRestartedOnAnotherControlLeavesTheFirstAsItWas)
     EXPECT_FALSE(first.isVisible());
     EXPECT_FALSE(main_form.Blinking_Switched_On());
 
-    // Switched off, a blink stops at its next tick with the control shown.
+    // A new project switches blinking off: the blink stops at its next tick with the
+    // control shown.
+    main_form.Set_Blinking_Switched_On(true);
     main_form.Start_Blink(&second);
+    main_form.Timer1_Timer();
+    EXPECT_FALSE(second.isVisible());
+    Child<QAction>(main_form, QStringLiteral("New_File_Mn"))->trigger();
+    EXPECT_TRUE(timer->isActive());
     main_form.Timer1_Timer();
     EXPECT_FALSE(timer->isActive());
     EXPECT_TRUE(second.isVisible());
