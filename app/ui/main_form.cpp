@@ -260,6 +260,7 @@ QWidget* Main_Form::Make_Result_Frame()
     result_rows = Set_Up_Grid(*Post_Grid, Post_Grid_Layout(), [this] { return Result_Rows(result_grid); });
     Post_Grid->horizontalHeader()->setFixedHeight(
         std::max(Twips_To_Pixels_Y(Post_Grid_Header_Height, *Post_Grid), Post_Grid->fontMetrics().height() + 6));
+    Post_Grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Post_Grid->setMinimumWidth(Width_Of_All_Columns(*Post_Grid));
     Post_Grid->setMinimumHeight(Post_Grid->horizontalHeader()->height() +
                                 (Post_Grid_Rows - 1) * Post_Grid->verticalHeader()->defaultSectionSize() +
@@ -268,7 +269,6 @@ QWidget* Main_Form::Make_Result_Frame()
     // The table keeps the height of its rows; the diagrams and the coloured beam take
     // what the window gives.
     Post_Grid->setMaximumHeight(Post_Grid->minimumHeight());
-    Post_Grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->addWidget(diagrams, 0, 0);
     grid->addWidget(Frame5, 0, 1, Qt::AlignTop);
     grid->addWidget(Stress_Disp_Picture, 1, 0, 1, 2);

@@ -175,6 +175,8 @@ int Width_Of_All_Columns(const QTableView& view)
     int width = 0;
     for (int column = 0; column < view.model()->columnCount(); ++column)
         width += view.columnWidth(column);
-    const int scroll_bar = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
+    const int scroll_bar = view.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                               ? 0
+                               : view.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
     return width + scroll_bar + 2 * view.frameWidth();
 }

@@ -42,5 +42,5 @@ QStringList Result_Headers(const Result_Grid& grid);
 // Lays the view out as `layout` and makes it show `source`; the model belongs to the view.
 Text_Table_Model* Set_Up_Grid(QTableView& view, const Grid_Layout& layout, Text_Table_Model::Row_Source source);
 
-// The width that shows every column beside a vertical scroll bar.
+// The width that shows every column, beside the vertical scroll bar if the view has one.
 int Width_Of_All_Columns(const QTableView& view);
