@@ -232,7 +232,7 @@ TEST_F(Main_Form_Test, StartUpShowsTheSplashForHalfASecondThenTheMainWindowWithA
     EXPECT_EQ(Child<QLineEdit>(main_form, QStringLiteral("Length_Text"))->toolTip(),
               QStringLiteral("要素長 約 1.5 mm"));
     EXPECT_EQ(Child<QTabBar>(main_form, QStringLiteral("InOut_TabStrip"))->currentIndex(), 0);
-    EXPECT_TRUE(!Child<QFrame>(main_form, QStringLiteral("CalcReqd_Frame"))->isHidden());
+    EXPECT_FALSE(Child<QFrame>(main_form, QStringLiteral("CalcReqd_Frame"))->isHidden());
     EXPECT_EQ(ui.Calls(), QStringList());
 }
 
@@ -579,8 +579,14 @@ TEST_F(Main_Form_Test, TheLengthFieldPutsBackDefaultsAndMovesTheBaseRangeEnd)
     EXPECT_EQ(main_form.Session().model.element_count, QStringLiteral("1000"));
     EXPECT_EQ(length->toolTip(), QStringLiteral("要素長 約 0.012 mm"));
 
-    // The unit timer waits while the unit is not one of the four.
     auto* unit = Child<QComboBox>(main_form, QStringLiteral("Length_UnitCombo"));
+    QStringList choices;
+    for (int i = 0; i < unit->count(); ++i)
+        choices << unit->itemText(i);
+    EXPECT_EQ(choices, QStringList({"m", "cm", "mm", "in"}));
+    EXPECT_EQ(count->count(), 15);
+
+    // The unit timer waits while the unit is not one of the four.
     auto* unit_timer = Child<QTimer>(main_form, QStringLiteral("LenUnit_Timer"));
     unit->setEditText(QStringLiteral("c"));
     EXPECT_TRUE(unit_timer->isActive());
@@ -639,8 +645,16 @@ TEST_F(Main_Form_Test, AFailingRunShowsItsMessagesInOrderAndReturnsToTheConditio
                                        "message: 少なくとも1個以上の拘束条件が必要です。(横滑り防止)"}));
     EXPECT_EQ(Child<QTabBar>(main_form, QStringLiteral("InOut_TabStrip"))->currentIndex(), 0);
     EXPECT_EQ(editing->currentIndex(), 0);
-    EXPECT_TRUE(!Child<QFrame>(main_form, QStringLiteral("CalcReqd_Frame"))->isHidden());
+    EXPECT_FALSE(Child<QFrame>(main_form, QStringLiteral("CalcReqd_Frame"))->isHidden());
     EXPECT_FALSE(QFile::exists(Result_File_Path(program_dir)));
+
+    // The picture on the covering frame runs the command as its button does.
+    ui.Take_Calls();
+    Click_Tab(*Child<QTabBar>(main_form, QStringLiteral("InOut_TabStrip")), 1);
+    auto* cover = Child<QFrame>(main_form, QStringLiteral("CalcReqd_Frame"));
+    QTest::mouseClick(Child<QLabel>(*cover, QStringLiteral("Picture1")), Qt::LeftButton);
+    EXPECT_EQ(ui.Calls().size(), 2);
+    EXPECT_EQ(Child<QTabBar>(main_form, QStringLiteral("InOut_TabStrip"))->currentIndex(), 0);
 }
 
 TEST_F(Main_Form_Test, AMissingSolverIsReportedAndNoExchangeFileStays)
@@ -657,7 +671,7 @@ TEST_F(Main_Form_Test, AMissingSolverIsReportedAndNoExchangeFileStays)
     ASSERT_EQ(calls.size(), 1);
     EXPECT_TRUE(calls[0].startsWith(QStringLiteral("message: 解析プログラムが見つかりません。"))) << calls[0].toStdString();
     EXPECT_EQ(Child<QTabBar>(main_form, QStringLiteral("InOut_TabStrip"))->currentIndex(), 0);
-    EXPECT_TRUE(!Child<QFrame>(main_form, QStringLiteral("CalcReqd_Frame"))->isHidden());
+    EXPECT_FALSE(Child<QFrame>(main_form, QStringLiteral("CalcReqd_Frame"))->isHidden());
     EXPECT_FALSE(QFile::exists(Input_File_Path(program_dir)));
 }
 
