@@ -6,7 +6,6 @@
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -59,8 +58,12 @@ QByteArray Encode_Cp932(const QString& text, bool* ok)
 
 QString Decode_Cp932(const QByteArray& bytes)
 {
+    // The converter keeps a lead byte left alone at the end for a next call that never
+    // comes; a line feed after the bytes makes it give a substitute character instead.
     QStringDecoder decoder(cp932_name);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes + '\n');
+    if (text.endsWith(u'\n')) text.chop(1);
+    return text;
 }
 
 Text_Lines_Result Read_Text_Lines(const QString& path, qint64 max_bytes)
@@ -72,19 +75,25 @@ Text_Lines_Result Read_Text_Lines(const QString& path, qint64 max_bytes)
         return result;
     }
     const qint64 limit = std::max<qint64>(max_bytes, 0);
-    // One byte more than allowed tells a too large file even where the size is unknown.
-    const qint64 wanted = limit < std::numeric_limits<qint64>::max() ? limit + 1 : limit;
+    const QString too_large = QStringLiteral("Cannot read \"%1\": the file is larger than %2 bytes").arg(path).arg(limit);
     if (file.size() > limit) {
-        result.error = QStringLiteral("Cannot read \"%1\": the file is larger than %2 bytes").arg(path).arg(limit);
+        result.error = too_large;
         return result;
     }
-    const QByteArray bytes = file.read(wanted);
+    // Read in pieces up to one byte past the limit: that tells a too large file even
+    // where the size is unknown, without asking for the whole limit at once.
+    QByteArray bytes;
+    while (bytes.size() <= limit) {
+        const QByteArray piece = file.read(std::min<qint64>(1 << 20, limit + 1 - bytes.size()));
+        if (piece.isEmpty()) break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError) {
         result.error = QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString());
         return result;
     }
     if (bytes.size() > limit) {
-        result.error = QStringLiteral("Cannot read \"%1\": the file is larger than %2 bytes").arg(path).arg(limit);
+        result.error = too_large;
         return result;
     }
     QStringList lines = Decode_Cp932(bytes).split(u'\n');

@@ -12,7 +12,8 @@ bool Is_Cp932_Representable(const QString& text);
 
 // Encodes to code page 932; *ok (when given) tells whether every character was held.
 QByteArray Encode_Cp932(const QString& text, bool* ok = nullptr);
-// Decodes code page 932 bytes; undecodable bytes become U+FFFD.
+// Decodes code page 932 bytes; undecodable bytes become a substitute character
+// (U+001A, or U+FFFD for a sequence cut off at the end), never nothing.
 QString Decode_Cp932(const QByteArray& bytes);
 
 struct Text_Lines_Result {

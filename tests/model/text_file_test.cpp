@@ -60,8 +60,10 @@ TEST(Cp932, EncodeAndDecode)
     Encode_Cp932(QString::fromUtf8("ü"), &ok);
     EXPECT_FALSE(ok);
     EXPECT_EQ(Decode_Cp932(QByteArray("\x87\x40\x81\x60")), QString::fromUtf8("①～"));
-    // A broken double-byte sequence decodes to something, never to nothing.
-    EXPECT_FALSE(Decode_Cp932(QByteArray("a\x81")).isEmpty());
+    // A lead byte cut off at the end decodes to a substitute character, never to nothing.
+    const QString cut_off = Decode_Cp932(QByteArray("a\x81"));
+    ASSERT_EQ(cut_off.size(), 2);
+    EXPECT_NE(cut_off[1], u'a');
 }
 
 TEST_F(Text_File, WritesCrLfAndReadsTheSameLinesBack)
