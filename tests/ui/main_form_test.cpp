@@ -571,6 +571,15 @@ TEST_F(Main_Form_Test, TheLengthFieldPutsBackDefaultsAndMovesTheBaseRangeEnd)
         EXPECT_EQ(main_form.Session().model.length, test.shown);
     }
     EXPECT_EQ(length->toolTip(), QStringLiteral("要素長 約 0.06 mm"));
+    EXPECT_EQ(ui.Take_Calls(), QStringList({"beep"}));
+
+    // A formula on double-click gives the length its value.
+    ui.Answer_Input(QStringLiteral("500/2-20"));
+    QTest::mouseDClick(length, Qt::LeftButton);
+    EXPECT_EQ(ui.Take_Calls(), QStringList({"input [数式入力]: 数式を入力して下さい。(例：500/2-20) | 12"}));
+    EXPECT_EQ(length->text(), QStringLiteral("230"));
+    EXPECT_EQ(Grid_Cells(*ranges)[1][2], QStringLiteral("230"));
+    length->setText(QStringLiteral("12"));
 
     auto* count = Child<QComboBox>(main_form, QStringLiteral("Sep_Fig_Combo"));
     EXPECT_EQ(count->toolTip(),
