@@ -1,7 +1,7 @@
 // Trabex: the splash, then the main window on the program directory beside the program.
 #include "ui/desktop_ui_services.h"
 #include "ui/main_form.h"
-#include "ui/program_version.h"
+#include "model/program_version.h"
 #include "ui/splash_form.h"
 #include "ui/start_up.h"
 

@@ -95,12 +95,12 @@ int Batch_Main(const QStringList& arguments, const QString& program_dir, QTextSt
     }
 
     bool copies_written = true;
-    const auto keep_copies = [&](const QString& input_path, const QString& result_path) {
+    Run_Hooks hooks;
+    hooks.before_cleanup = [&](const QString& input_path, const QString& result_path) {
         copies_written = Keep_Copy(input_path, options.input) && Keep_Copy(result_path, options.result);
     };
     Run_Results results;
-    const Run_Outcome outcome =
-        Run_Command(model, private_dir.path(), Read_Settings(program_dir), results, keep_copies);
+    const Run_Outcome outcome = Run_Command(model, private_dir.path(), Read_Settings(program_dir), results, hooks);
     for (const QString& message : outcome.log.messages)
         err << message << '\n';
     if (outcome.end == Run_End::Data_Failed && !options.input.isEmpty())

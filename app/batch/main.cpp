@@ -5,11 +5,12 @@
 #include <QTextStream>
 
 #include "batch/batch.h"
+#include "model/program_version.h"
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.2.7"));
+    QCoreApplication::setApplicationVersion(Program_Version_Text());
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList arguments = QCoreApplication::arguments();

@@ -1,10 +1,9 @@
 #include "results/run_command.h"
 
 #include "analysis/input_file.h"
-#include "analysis/solver_run.h"
 
 Run_Outcome Run_Command(const BeamModel& model, const QString& program_dir, const Settings& settings,
-                        Run_Results& results, const Exchange_Hook& before_cleanup)
+                        Run_Results& results, const Run_Hooks& hooks)
 {
     Run_Outcome outcome;
     outcome.tab = Check_Data(model, outcome.log);
@@ -21,15 +20,15 @@ Run_Outcome Run_Command(const BeamModel& model, const QString& program_dir, cons
         return outcome;
     }
 
-    Run_Solver(program_dir, outcome.log);
+    hooks.run_solver(program_dir, outcome.log);
     // The results and the mesh they belong to change together, only on success.
     if (!outcome.log.Failed() &&
         ImportResults(Result_File_Path(program_dir), nodes, settings, results.state, results.grid, outcome.log.flag))
         results.nodes = std::move(nodes);
     outcome.end = outcome.log.Failed() ? Run_End::Not_Solved : Run_End::Solved;
 
-    if (before_cleanup)
-        before_cleanup(Input_File_Path(program_dir), Result_File_Path(program_dir));
+    if (hooks.before_cleanup)
+        hooks.before_cleanup(Input_File_Path(program_dir), Result_File_Path(program_dir));
     Delete_Exchange_Files(program_dir);
     return outcome;
 }

@@ -9,6 +9,7 @@
 #include "analysis/check_data.h"
 #include "analysis/node_table.h"
 #include "analysis/run_log.h"
+#include "analysis/solver_run.h"
 #include "model/beam_model.h"
 #include "model/settings_file.h"
 #include "results/import_results.h"
@@ -35,9 +36,13 @@ struct Run_Results {
     Result_Grid grid = SetUpResultGrid();
 };
 
-// Called with both exchange paths after the import and before they are deleted,
-// for callers that keep copies.
-using Exchange_Hook = std::function<void(const QString& input_path, const QString& result_path)>;
+struct Run_Hooks {
+    // Runs the solver to its end; a window puts in a wait that keeps it painting.
+    std::function<void(const QString& program_dir, Run_Log& log)> run_solver = Run_Solver;
+    // Called with both exchange paths after the import and before they are deleted,
+    // for callers that keep copies.
+    std::function<void(const QString& input_path, const QString& result_path)> before_cleanup;
+};
 
 Run_Outcome Run_Command(const BeamModel& model, const QString& program_dir, const Settings& settings,
-                        Run_Results& results, const Exchange_Hook& before_cleanup = {});
+                        Run_Results& results, const Run_Hooks& hooks = {});

@@ -55,7 +55,7 @@ QTabBar* Make_Tab_Bar(const QString& name, const QStringList& captions, QWidget*
 } // namespace
 
 Main_Form::Main_Form(const QString& program_dir_, Ui_Services& services_, QWidget* parent)
-    : QMainWindow(parent), program_dir(program_dir_), services(services_), result_grid(SetUpResultGrid())
+    : QMainWindow(parent), program_dir(program_dir_), services(services_)
 {
     setObjectName(QStringLiteral("Main_Form"));
 
@@ -257,7 +257,7 @@ QWidget* Main_Form::Make_Result_Frame()
     auto* table = new QVBoxLayout(Frame5);
     table->setContentsMargins(6, 6, 6, 6);
     table->addWidget(Post_Grid);
-    result_rows = Set_Up_Grid(*Post_Grid, Post_Grid_Layout(), [this] { return Result_Rows(result_grid); });
+    result_rows = Set_Up_Grid(*Post_Grid, Post_Grid_Layout(), [this] { return Result_Rows(run_results.grid); });
     Post_Grid->horizontalHeader()->setFixedHeight(
         std::max(Twips_To_Pixels_Y(Post_Grid_Header_Height, *Post_Grid), Post_Grid->fontMetrics().height() + 6));
     Post_Grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -9,6 +9,7 @@
 #include "model/settings_file.h"
 #include "results/import_results.h"
 #include "results/result_grid.h"
+#include "results/run_command.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -53,7 +54,7 @@ public:
 
     const Project_Session& Session() const { return session; }
     const Settings& Current_Settings() const { return settings; }
-    const Result_State& Results() const { return result_state; }
+    const Result_State& Results() const { return run_results.state; }
 
     // Makes the control blink: five ticks of Timer1, 200 ms first, 40 ms shorter each.
     void Start_Blink(QWidget* target);
@@ -122,7 +123,7 @@ private:
     void Select_InOut_Tab(int index);
     void Select_MtrlFM_Tab(int index);
     void Show_Messages(const QStringList& messages);
-    void Run_Solver_Painting(Run_Log& log);
+    void Run_Solver_Painting(const QString& dir, Run_Log& log);
     void End_Program();
     void Set_Conditions_Enabled(bool enabled);
 
@@ -130,8 +131,7 @@ private:
     Ui_Services& services;
     Project_Session session;
     Settings settings;
-    Result_State result_state;
-    Result_Grid result_grid;
+    Run_Results run_results;
     bool running = false;
     bool showing_model = false;
 

@@ -6,7 +6,7 @@
 #include "model/beam_length.h"
 #include "ui/colour_value.h"
 #include "ui/main_grids.h"
-#include "ui/program_version.h"
+#include "model/program_version.h"
 #include "ui/text_table_model.h"
 #include "ui/ui_services.h"
 
@@ -83,7 +83,7 @@ void Main_Form::Show_Messages(const QStringList& messages)
 
 void Main_Form::Init_Grids()
 {
-    result_grid = SetUpResultGrid();
+    run_results.grid = SetUpResultGrid();
     Refresh_Post_Grid();
     CalcReqd_Frame->show();
     CalcReqd_Frame->raise();

@@ -2,13 +2,14 @@
 
 namespace {
 
+// The next queued answer, or the given one (the cancel answer) when the queue is empty.
 template <typename T>
-T Take_Answer(std::deque<T>& queue, T cancelled)
+T Take_Answer(std::deque<T>& queue, T answer)
 {
-    if (queue.empty())
-        return cancelled;
-    T answer = std::move(queue.front());
-    queue.pop_front();
+    if (!queue.empty()) {
+        std::swap(answer, queue.front());
+        queue.pop_front();
+    }
     return answer;
 }
 

@@ -1,6 +1,6 @@
 #include "ui/splash_form.h"
 
-#include "ui/program_version.h"
+#include "model/program_version.h"
 #include "ui/toolbar_icons.h"
 
 #include <QCloseEvent>
