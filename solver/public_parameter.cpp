@@ -30,20 +30,6 @@ Failure_Number Failure_Number_Of(std::exception_ptr failure)
     }
 }
 
-double Checked(double value)
-{
-    if (!std::isfinite(value))
-        throw Solver_Failure(Failure_Number::Overflow);
-    return value;
-}
-
-double Checked_Divide(double dividend, double divisor)
-{
-    if (divisor == 0)
-        throw Solver_Failure(Failure_Number::Division_By_Zero);
-    return Checked(dividend / divisor);
-}
-
 std::int16_t To_Int16(double value)
 {
     const double rounded = std::nearbyint(value);  // the default rounding mode sends halves to even

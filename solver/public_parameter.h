@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <exception>
 #include <stdexcept>
@@ -97,8 +98,20 @@ Failure_Number Failure_Number_Of(std::exception_ptr failure);
 
 // Checked arithmetic and indexing: the stages detect floating-point and range
 // failures by looking at results, never through hardware traps.
-double Checked(double value);
-double Checked_Divide(double dividend, double divisor);
+inline double Checked(double value)
+{
+    if (!std::isfinite(value))
+        throw Solver_Failure(Failure_Number::Overflow);
+    return value;
+}
+
+inline double Checked_Divide(double dividend, double divisor)
+{
+    if (divisor == 0)
+        throw Solver_Failure(Failure_Number::Division_By_Zero);
+    return Checked(dividend / divisor);
+}
+
 std::int16_t To_Int16(double value);
 std::int32_t To_Index(double number);  // number - 1, rounded half to even
 
