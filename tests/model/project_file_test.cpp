@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include "../common/test_files.h"
 
 // Failures show the model as the file it would be written as.
 void PrintTo(const BeamModel& model, std::ostream* out)
@@ -17,19 +18,6 @@ void PrintTo(const BeamModel& model, std::ostream* out)
 }
 
 namespace {
-
-QByteArray File_Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Put_File(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray Cp932_File(const QStringList& lines)
 {

@@ -5,21 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "../common/test_files.h"
 
 namespace {
-
-QByteArray File_Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void Put_File(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 Settings Wood_Settings()
 {

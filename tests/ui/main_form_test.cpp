@@ -43,19 +43,11 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include "find_control.h"
 
 namespace {
 
 using Cells = QVector<QStringList>;
-
-template <typename T>
-T* Child(const QObject& parent, const QString& name)
-{
-    T* child = parent.findChild<T*>(name);
-    if (!child)
-        throw std::runtime_error("no control " + name.toStdString());
-    return child;
-}
 
 bool Wait_For(const std::function<bool()>& done, int milliseconds = 5000)
 {

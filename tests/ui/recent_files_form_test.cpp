@@ -21,17 +21,9 @@
 
 #include <memory>
 #include <stdexcept>
+#include "find_control.h"
 
 namespace {
-
-template <typename T>
-T* Child(const QObject& parent, const QString& name)
-{
-    T* child = parent.findChild<T*>(name);
-    if (!child)
-        throw std::runtime_error("no control " + name.toStdString());
-    return child;
-}
 
 class Recent_Files_Form_Test : public ::testing::Test {
 protected:

@@ -20,6 +20,8 @@
 
 #include <memory>
 #include <stdexcept>
+#include "find_control.h"
+#include "../common/test_files.h"
 
 namespace {
 
@@ -31,21 +33,6 @@ const QByteArray Default_File = "Beam Image              :chrome.bmp\r\n"
                                 "BMD+/-                  :1\r\n"
                                 "SFD+/-                  :1\r\n"
                                 "Line Width              :4\r\n";
-
-template <typename T>
-T* Child(const QObject& parent, const QString& name)
-{
-    T* child = parent.findChild<T*>(name);
-    if (!child)
-        throw std::runtime_error("no control " + name.toStdString());
-    return child;
-}
-
-QByteArray File_Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // Settings unlike every default, to see what a read took from the file.
 Settings Odd_Settings()
