@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "../common/odd_settings.h"
 #include "../common/test_files.h"
 
 namespace {
@@ -17,20 +18,6 @@ Settings Wood_Settings()
     settings.diagram_background = Rgb_Colour(255, 0, 0);
     settings.moment_sign = -1;
     settings.line_width = 7;
-    return settings;
-}
-
-// A settings value unlike every default, to see which lines a read replaced.
-Settings Odd_Settings()
-{
-    Settings settings;
-    settings.beam_image = QStringLiteral("stone.bmp");
-    settings.input_background = 1;
-    settings.result_background = 2;
-    settings.diagram_background = 3;
-    settings.moment_sign = -1;
-    settings.shear_sign = -1;
-    settings.line_width = 9;
     return settings;
 }
 

@@ -21,6 +21,7 @@
 #include <memory>
 #include <stdexcept>
 #include "find_control.h"
+#include "../common/odd_settings.h"
 #include "../common/test_files.h"
 
 namespace {
@@ -33,20 +34,6 @@ const QByteArray Default_File = "Beam Image              :chrome.bmp\r\n"
                                 "BMD+/-                  :1\r\n"
                                 "SFD+/-                  :1\r\n"
                                 "Line Width              :4\r\n";
-
-// Settings unlike every default, to see what a read took from the file.
-Settings Odd_Settings()
-{
-    Settings settings;
-    settings.beam_image = QStringLiteral("stone.bmp");
-    settings.input_background = 1;
-    settings.result_background = 2;
-    settings.diagram_background = 3;
-    settings.moment_sign = -1;
-    settings.shear_sign = -1;
-    settings.line_width = 9;
-    return settings;
-}
 
 class Setting_Form_Test : public ::testing::Test {
 protected:
