@@ -61,6 +61,18 @@ Five_Fields Split_Five(const QString& all_data)
     return fields;
 }
 
+// Materials and sections share their layout: a name, then four values with their units.
+template <typename Record>
+Record Record_From_All_Data(const QString& all_data)
+{
+    const Five_Fields f = Split_Five(all_data);
+    return {f.name,
+            f.values[0].value, f.values[0].unit,
+            f.values[1].value, f.values[1].unit,
+            f.values[2].value, f.values[2].unit,
+            f.values[3].value, f.values[3].unit};
+}
+
 QString Flag_Text(bool set, const char* name)
 {
     return set ? QString::fromLatin1(name) : QStringLiteral("-");
@@ -130,12 +142,7 @@ QString Material_All_Data(const MaterialRecord& record)
 
 MaterialRecord Material_From_All_Data(const QString& all_data)
 {
-    const Five_Fields f = Split_Five(all_data);
-    return {f.name,
-            f.values[0].value, f.values[0].unit,
-            f.values[1].value, f.values[1].unit,
-            f.values[2].value, f.values[2].unit,
-            f.values[3].value, f.values[3].unit};
+    return Record_From_All_Data<MaterialRecord>(all_data);
 }
 
 QString Section_All_Data(const SectionRecord& record)
@@ -150,12 +157,7 @@ QString Section_All_Data(const SectionRecord& record)
 
 SectionRecord Section_From_All_Data(const QString& all_data)
 {
-    const Five_Fields f = Split_Five(all_data);
-    return {f.name,
-            f.values[0].value, f.values[0].unit,
-            f.values[1].value, f.values[1].unit,
-            f.values[2].value, f.values[2].unit,
-            f.values[3].value, f.values[3].unit};
+    return Record_From_All_Data<SectionRecord>(all_data);
 }
 
 QString Material_Grid_Modulus(const MaterialRecord& record)
